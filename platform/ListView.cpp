@@ -286,9 +286,14 @@ int ListView::CellWidth(const CString& text) const
 
 int ListView::HeadingWidth(int column) const
 {
-    const QFontMetrics metrics(header()->font());
-    const QString heading = BytesToQString(m_pModel->Heading(column).view());
-    return metrics.horizontalAdvance(heading) + 2 * kCellPadding;
+    // Headings do not change once made: measure each once.
+    int& cached = m_headingWidths[static_cast<std::size_t>(column)];
+    if (cached < 0) {
+        const QFontMetrics metrics(header()->font());
+        const QString heading = BytesToQString(m_pModel->Heading(column).view());
+        cached = metrics.horizontalAdvance(heading) + 2 * kCellPadding;
+    }
+    return cached;
 }
 
 int ListView::InsertItem(int index, const CString& text)
@@ -335,6 +340,7 @@ int ListView::InsertColumn(int index, const CString& heading, int format, int wi
         index = n;
     m_pModel->InsertColumn(index, heading, format);
     m_widths.insert(m_widths.begin() + index, width >= 0 ? width : kDefaultColumnWidth);
+    m_headingWidths.insert(m_headingWidths.begin() + index, -1);
     ApplyWidths();
     return index;
 }

@@ -98,6 +98,7 @@ private:
 
     ListModel* m_pModel;
     std::vector<int> m_widths;  // the widths as the program set them
+    mutable std::vector<int> m_headingWidths;
     int m_nSelectionMark = -1;
     bool m_bRedraw = true;
     bool m_bMovingRows = false;

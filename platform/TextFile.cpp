@@ -153,8 +153,20 @@ void CTextOutStream::put(char c)
 
 void CTextOutStream::write(std::string_view text)
 {
-    for (char c : text)
-        put(c);
+    // The same as put() for every character, a line at a time.
+    while (!text.empty()) {
+        const std::size_t lf = text.find('\n');
+        const std::string_view line = text.substr(0, lf);
+        m_buffer.append(line);
+        if (lf == std::string_view::npos) {
+            text = {};
+        } else {
+            m_buffer.append("\r\n");
+            text.remove_prefix(lf + 1);
+        }
+        if (m_buffer.size() >= kChunk)
+            FlushBuffer();
+    }
 }
 
 bool CTextOutStream::close()
