@@ -4,7 +4,11 @@
 #include "MessageBox.h"
 #include "WebAddresses.h"
 
-CDiaryApp::CDiaryApp() = default;
+CDiaryApp::CDiaryApp()
+{
+    // F1 opens the same online help as the Help button.
+    m_strHelpFilePath = VELMORA_HELP_PAGE;
+}
 
 const AFX_APPMAP_ENTRY* CDiaryApp::GetCommandMap(std::size_t& count) const
 {
@@ -23,8 +27,6 @@ BOOL CDiaryApp::InitInstance()
     }
     AfxEnableControlContainer();
     Enable3dControlsStatic();
-    // F1 opens the same online help as the Help button.
-    m_strHelpFilePath = VELMORA_HELP_PAGE;
 
     CDiaryDlg dlg;
     m_pMainWnd = &dlg;

@@ -182,8 +182,13 @@ QWidget* MakeControl(const DialogItemTemplate& item, DialogWidget* dialog, CDial
         };
         return list;
     }
-    case ControlKind::MonthCalendar:
-        return MakeMonthCalendar(dialog);
+    case ControlKind::MonthCalendar: {
+        QWidget* box = MakeMonthCalendar(dialog);
+        // Enter (or a double click) on a day presses the default button.
+        QObject::connect(box->findChild<QCalendarWidget*>(), &QCalendarWidget::activated, box,
+                         [pOwner] { pOwner->SendCommand(IDOK); });
+        return box;
+    }
     }
     return nullptr;
 }
