@@ -33,10 +33,8 @@ CDialog::CDialog(UINT nIDTemplate, CWnd* pParent) : m_nIDTemplate(nIDTemplate)
 CDialog::~CDialog()
 {
     // A window still open here is closed without OnDestroy: the derived part
-    // of the object is already gone.
+    // of the object, its control members included, is already gone.
     if (m_pWindow) {
-        for (CWnd* child : m_children)
-            child->Detach();
         delete m_pWindow->widget;
         std::erase(OpenDialogs(), this);
     }

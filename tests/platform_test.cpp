@@ -148,7 +148,7 @@ TEST_F(FieldTest, FieldsGiveBackExactlyTheBytesTheyShow)
     Show();
     const std::string samples[] = {
         "caf\xC3\xA9 \xFF\xFE not UTF-8 \xC3",
-        std::string("lone\rCR and lone\nLF and\r\nCR LF", 32),
+        "lone\rCR and lone\nLF and\r\nCR LF",
         std::string(100000, 'x') + "end",
         std::string("with\0zero", 9),
     };
