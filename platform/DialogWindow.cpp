@@ -1,5 +1,7 @@
 #include "DialogWindow.h"
 
+#include <algorithm>
+
 #include <QCalendarWidget>
 #include <QCloseEvent>
 #include <QFontMetrics>
@@ -219,7 +221,10 @@ std::unique_ptr<DialogWindow> BuildDialogWindow(const DialogTemplate& tmpl, CDia
         QWidget* control = MakeControl(item, dialog, pOwner, *window);
         if (!control)
             continue;
-        control->setGeometry(du.X(item.x), du.Y(item.y), du.X(item.cx), du.Y(item.cy));
+        int width = du.X(item.cx);
+        if (item.kind == ControlKind::Static && !(item.style & SS_ICON))
+            width = std::max(width, control->sizeHint().width());  // the desktop font may be wider
+        control->setGeometry(du.X(item.x), du.Y(item.y), width, du.Y(item.cy));
         control->setVisible((item.style & WS_VISIBLE) != 0);
         if (item.id != -1)
             window->controls[item.id] = control;
