@@ -1,6 +1,5 @@
 // The diary file "vl.dat": its exact format, what the reader tolerates, and
 // that no failure loses the diary.
-#include <sys/mount.h>
 #include <unistd.h>
 
 #include <QApplication>
@@ -300,14 +299,9 @@ TEST_F(DiaryFailureTest, AFolderNamedLikeTheDiaryIsLeftAlone)
 
 TEST_F(DiaryFailureTest, AFullDiskKeepsTheOldDiaryAndLeavesNoTemporaryFile)
 {
-    if (!IsRoot())
-        GTEST_SKIP() << "mounting a small file system needs root";
-    QDir().mkdir("small");
-    if (::mount("tmpfs", "small", "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "cannot mount a tmpfs here";
-    struct Unmount {
-        ~Unmount() { ::umount2("small", MNT_DETACH); }
-    } unmount;
+    SmallDisk disk;
+    if (!disk.Mounted())
+        GTEST_SKIP() << disk.Skip();
     ASSERT_TRUE(QDir::setCurrent("small"));
     WriteBytes("vl.dat", kWorkedExample);
     BoxRecorder recorder;

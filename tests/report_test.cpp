@@ -1,6 +1,5 @@
 // The HTML report: templates, placeholders, "report.htm", the question, and
 // handing the page to the browser.
-#include <sys/mount.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -175,14 +174,9 @@ TEST_F(TextFileHelperTest, LoadAndSaveInTextMode)
 
 TEST_F(TextFileHelperTest, AFullDiskIsAFailureNotASuccess)
 {
-    if (geteuid() != 0)
-        GTEST_SKIP() << "mounting a small file system needs root";
-    QDir().mkdir("small");
-    if (::mount("tmpfs", "small", "tmpfs", 0, "size=64k") != 0)
-        GTEST_SKIP() << "cannot mount a tmpfs here";
-    struct Unmount {
-        ~Unmount() { ::umount2("small", MNT_DETACH); }
-    } unmount;
+    SmallDisk disk;
+    if (!disk.Mounted())
+        GTEST_SKIP() << disk.Skip();
     Open();
     WriteBytes("small/page.htm", "old page");
     EXPECT_EQ(dlg->SaveTextFile("small/page.htm", std::string(300000, 'p')), -1);

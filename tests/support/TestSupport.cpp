@@ -1,5 +1,8 @@
 #include "TestSupport.h"
 
+#include <sys/mount.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <fstream>
 #include <sstream>
@@ -168,4 +171,23 @@ void TypeText(QWidget* widget, const QString& text)
         QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(ch));
         QApplication::sendEvent(widget, &release);
     }
+}
+
+SmallDisk::SmallDisk()
+{
+    if (geteuid() != 0) {
+        m_why = "mounting a small file system needs root";
+        return;
+    }
+    QDir().mkdir("small");
+    m_path = QDir().absoluteFilePath("small").toStdString();
+    m_mounted = ::mount("tmpfs", m_path.c_str(), "tmpfs", 0, "size=64k") == 0;
+    if (!m_mounted)
+        m_why = "cannot mount a tmpfs here";
+}
+
+SmallDisk::~SmallDisk()
+{
+    if (m_mounted)
+        ::umount2(m_path.c_str(), MNT_DETACH);
 }

@@ -76,6 +76,22 @@ protected:
     std::unique_ptr<CDiaryDlg> dlg;
 };
 
+// A 64 KiB file system mounted at folder "small" of the working folder for
+// the life of the object, to make a disk run full. Needs root; Skip() says
+// why it could not be made.
+class SmallDisk {
+public:
+    SmallDisk();
+    ~SmallDisk();
+    bool Mounted() const { return m_mounted; }
+    const std::string& Skip() const { return m_why; }
+
+private:
+    bool m_mounted = false;
+    std::string m_path;
+    std::string m_why;
+};
+
 // Runs `action` on the next modal dialog as soon as it is open (a dialog a
 // key press opens appears only after that key's events are processed).
 void WhenModalOpens(std::function<void(QWidget*)> action);
