@@ -43,28 +43,19 @@ void CDiaryDlg::SortByColumn(int nColumn)
     keys.clear();
     keys.shrink_to_fit();
 
-    // Move the texts into place cycle by cycle, holding one row aside, so
-    // the rows (and their selection state) stay where they are.
+    // Move the texts into place cycle by cycle with row exchanges, so the
+    // rows themselves (and their selection state) stay where they are.
     std::vector<bool> placed(static_cast<std::size_t>(n), false);
     for (int start = 0; start < n; ++start) {
-        if (placed[static_cast<std::size_t>(start)] || order[static_cast<std::size_t>(start)] == start) {
-            placed[static_cast<std::size_t>(start)] = true;
-            continue;
-        }
-        CString held[3];
-        for (int c = 0; c < 3; ++c)
-            held[c] = m_list.GetItemText(start, c);
         int at = start;
-        while (order[static_cast<std::size_t>(at)] != start) {
-            const int from = order[static_cast<std::size_t>(at)];
-            for (int c = 0; c < 3; ++c)
-                m_list.SetItemText(at, c, m_list.GetItemText(from, c));
+        while (!placed[static_cast<std::size_t>(at)]) {
             placed[static_cast<std::size_t>(at)] = true;
+            const int from = order[static_cast<std::size_t>(at)];
+            if (from == start)
+                break;
+            ExchangeRows(at, from);
             at = from;
         }
-        for (int c = 0; c < 3; ++c)
-            m_list.SetItemText(at, c, held[c]);
-        placed[static_cast<std::size_t>(at)] = true;
     }
     UpdateData(FALSE);
 }

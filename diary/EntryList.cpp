@@ -88,13 +88,7 @@ void CDiaryDlg::ReverseRows()
 
 void CDiaryDlg::ExchangeRows(int nRowA, int nRowB)
 {
-    // Only texts move; the rows keep their selection and focus state.
-    CString strDate = m_list.GetItemText(nRowB, 0);
-    CString strTitle = m_list.GetItemText(nRowB, 1);
-    CString strText = m_list.GetItemText(nRowB, 2);
-    for (int nColumn = 0; nColumn < 3; ++nColumn)
-        m_list.SetItemText(nRowB, nColumn, m_list.GetItemText(nRowA, nColumn));
-    m_list.SetItemText(nRowA, 0, strDate);
-    m_list.SetItemText(nRowA, 1, strTitle);
-    m_list.SetItemText(nRowA, 2, strText);
+    // Only texts move, all three of each row, whole; the rows keep their
+    // selection and focus state.
+    m_list.SwapItemTexts(nRowA, nRowB);
 }

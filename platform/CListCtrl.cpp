@@ -45,6 +45,16 @@ BOOL CListCtrl::SetItemText(int nItem, int nSubItem, const CString& text)
     return m_pView && m_pView->SetItemText(nItem, nSubItem, text) ? TRUE : FALSE;
 }
 
+BOOL CListCtrl::SetItemText(int nItem, int nSubItem, CString&& text)
+{
+    return m_pView && m_pView->SetItemText(nItem, nSubItem, std::move(text)) ? TRUE : FALSE;
+}
+
+BOOL CListCtrl::SwapItemTexts(int nItemA, int nItemB)
+{
+    return m_pView && m_pView->SwapItemTexts(nItemA, nItemB) ? TRUE : FALSE;
+}
+
 CString CListCtrl::GetItemText(int nItem, int nSubItem) const
 {
     return m_pView ? m_pView->GetItemText(nItem, nSubItem) : CString();

@@ -26,7 +26,11 @@ public:
                    LPARAM lParam);
     int InsertItem(int nItem, const CString& text);
     BOOL SetItemText(int nItem, int nSubItem, const CString& text);
+    BOOL SetItemText(int nItem, int nSubItem, CString&& text);  // takes the text over
     CString GetItemText(int nItem, int nSubItem) const;
+    // Exchanges all texts of two rows; the rows keep their selection and
+    // focus state. FALSE when either index names no row.
+    BOOL SwapItemTexts(int nItemA, int nItemB);
     BOOL DeleteItem(int nItem);
     int GetSelectionMark() const;
     int SetSelectionMark(int iIndex);

@@ -13,11 +13,31 @@ int CString::Replace(std::string_view oldText, std::string_view newText)
     std::size_t pos = m_str.find(oldText);
     if (pos == std::string::npos)
         return 0;
-    // Build the result in one pass so that replacing is linear in the length.
-    std::string out;
-    out.reserve(m_str.size());
-    std::size_t from = 0;
     int count = 0;
+    if (newText.size() <= oldText.size()) {
+        // The result is not longer: rewrite in place; writing never
+        // overtakes reading, and no new memory is touched.
+        char* data = m_str.data();
+        std::size_t write = pos;
+        std::size_t read = pos;
+        while (pos != std::string::npos) {
+            std::memmove(data + write, data + read, pos - read);
+            write += pos - read;
+            std::memcpy(data + write, newText.data(), newText.size());
+            write += newText.size();
+            read = pos + oldText.size();
+            ++count;
+            pos = m_str.find(oldText, read);
+        }
+        const std::size_t rest = m_str.size() - read;
+        std::memmove(data + write, data + read, rest);
+        m_str.resize(write + rest);
+        return count;
+    }
+    // Longer: build the result in one pass, linear in the length.
+    std::string out;
+    out.reserve(m_str.size() + m_str.size() / 8);
+    std::size_t from = 0;
     while (pos != std::string::npos) {
         out.append(m_str, from, pos - from);
         out.append(newText);

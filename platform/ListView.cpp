@@ -64,20 +64,32 @@ QVariant ListModel::headerData(int section, Qt::Orientation orientation, int rol
     return BytesToQString(Heading(section).view());
 }
 
+void ListModel::WidthCounts::Add(int width)
+{
+    if (width >= static_cast<int>(cells.size()))
+        cells.resize(static_cast<std::size_t>(width) + 1, 0);
+    ++cells[static_cast<std::size_t>(width)];
+    ++total;
+    widest = std::max(widest, width);
+}
+
+void ListModel::WidthCounts::Remove(int width)
+{
+    if (width < 0 || width >= static_cast<int>(cells.size()) || cells[static_cast<std::size_t>(width)] == 0)
+        return;
+    --cells[static_cast<std::size_t>(width)];
+    --total;
+    while (widest > 0 && cells[static_cast<std::size_t>(widest)] == 0)
+        --widest;
+}
+
 void ListModel::CountWidth(int column, int width, int delta)
 {
-    auto& counts = m_widthCounts[static_cast<std::size_t>(column)];
-    auto it = counts.find(width);
-    if (delta > 0) {
-        if (it == counts.end())
-            counts.emplace(width, delta);
-        else
-            it->second += delta;
-    } else if (it != counts.end()) {
-        it->second += delta;
-        if (it->second <= 0)
-            counts.erase(it);
-    }
+    WidthCounts& counts = m_widthCounts[static_cast<std::size_t>(column)];
+    for (; delta > 0; --delta)
+        counts.Add(width);
+    for (; delta < 0; ++delta)
+        counts.Remove(width);
 }
 
 int ListModel::InsertRow(int index, const CString& firstCell)
@@ -115,7 +127,7 @@ bool ListModel::DeleteRow(int index)
     return true;
 }
 
-bool ListModel::SetCell(int row, int column, const CString& text)
+bool ListModel::SetCell(int row, int column, CString text)
 {
     if (row < 0 || row >= RowCount() || column < 0)
         return false;
@@ -131,14 +143,28 @@ bool ListModel::SetCell(int row, int column, const CString& text)
         CountWidth(column, cell.width, -1);
         CountWidth(column, width, +1);
     }
-    cell.text = text;
+    cell.text = std::move(text);
     cell.width = width;
+    ChangesPending();
+    return true;
+}
+
+bool ListModel::SwapRows(int rowA, int rowB)
+{
+    if (rowA < 0 || rowB < 0 || rowA >= RowCount() || rowB >= RowCount())
+        return false;
+    std::swap(m_rows[static_cast<std::size_t>(rowA)], m_rows[static_cast<std::size_t>(rowB)]);
+    ChangesPending();
+    return true;
+}
+
+void ListModel::ChangesPending()
+{
     // One repaint for a run of changes (a sort rewrites every row).
     if (!m_bChangePending) {
         m_bChangePending = true;
         QMetaObject::invokeMethod(this, [this] { ReportChanges(); }, Qt::QueuedConnection);
     }
-    return true;
 }
 
 void ListModel::ReportChanges()
@@ -166,14 +192,14 @@ void ListModel::InsertColumn(int index, const CString& heading, int format)
     beginInsertColumns(QModelIndex(), index, index);
     m_headings.insert(m_headings.begin() + index, heading);
     m_formats.insert(m_formats.begin() + index, format);
-    m_widthCounts.insert(m_widthCounts.begin() + index, std::map<int, int>());
+    m_widthCounts.insert(m_widthCounts.begin() + index, WidthCounts());
     const int emptyWidth = Width(kNoText);
     for (Row& row : m_rows) {
         if (static_cast<int>(row.size()) >= index)
             row.insert(row.begin() + index, CellData{CString(), emptyWidth});
     }
     if (!m_rows.empty())
-        m_widthCounts[static_cast<std::size_t>(index)].emplace(emptyWidth, RowCount());
+        CountWidth(index, emptyWidth, RowCount());
     endInsertColumns();
 }
 
@@ -181,7 +207,7 @@ void ListModel::SetMeasure(Measure measure)
 {
     m_measure = std::move(measure);
     for (auto& counts : m_widthCounts)
-        counts.clear();
+        counts = WidthCounts();
     for (Row& row : m_rows) {
         for (int c = 0; c < static_cast<int>(row.size()) && c < ColumnCount(); ++c) {
             CellData& cell = row[static_cast<std::size_t>(c)];
@@ -195,8 +221,8 @@ int ListModel::WidestCell(int column) const
 {
     if (column < 0 || column >= ColumnCount())
         return 0;
-    const auto& counts = m_widthCounts[static_cast<std::size_t>(column)];
-    return counts.empty() ? 0 : counts.rbegin()->first;
+    const WidthCounts& counts = m_widthCounts[static_cast<std::size_t>(column)];
+    return counts.total == 0 ? 0 : counts.widest;
 }
 
 int ListModel::MeasureWidestCell(int column) const
@@ -323,9 +349,14 @@ bool ListView::DeleteItem(int index)
     return true;
 }
 
-bool ListView::SetItemText(int row, int column, const CString& text)
+bool ListView::SetItemText(int row, int column, CString text)
 {
-    return m_pModel->SetCell(row, column, text);
+    return m_pModel->SetCell(row, column, std::move(text));
+}
+
+bool ListView::SwapItemTexts(int rowA, int rowB)
+{
+    return m_pModel->SwapRows(rowA, rowB);
 }
 
 CString ListView::GetItemText(int row, int column) const

@@ -6,7 +6,6 @@
 
 #include <deque>
 #include <functional>
-#include <map>
 #include <vector>
 
 #include <QAbstractTableModel>
@@ -30,7 +29,9 @@ public:
     int ColumnCount() const { return static_cast<int>(m_headings.size()); }
     int InsertRow(int index, const CString& firstCell);
     bool DeleteRow(int index);
-    bool SetCell(int row, int column, const CString& text);
+    bool SetCell(int row, int column, CString text);
+    // Exchanges the texts of two rows (with their measured widths).
+    bool SwapRows(int rowA, int rowB);
     const CString& Cell(int row, int column) const;
     void InsertColumn(int index, const CString& heading, int format);
     const CString& Heading(int column) const { return m_headings[static_cast<std::size_t>(column)]; }
@@ -51,14 +52,23 @@ private:
     };
     using Row = std::vector<CellData>;
 
+    // How many cells of a column have each width; the widest is kept at hand.
+    struct WidthCounts {
+        std::vector<int> cells;  // indexed by width
+        int total = 0;
+        int widest = 0;
+        void Add(int width);
+        void Remove(int width);
+    };
     void CountWidth(int column, int width, int delta);
     void ReportChanges();
+    void ChangesPending();
     int Width(const CString& text) const { return m_measure ? m_measure(text) : 0; }
 
     std::deque<Row> m_rows;
     std::vector<CString> m_headings;
     std::vector<int> m_formats;
-    std::vector<std::map<int, int>> m_widthCounts;  // per column: width -> cells
+    std::vector<WidthCounts> m_widthCounts;  // per column
     Measure m_measure;
     bool m_bChangePending = false;
 };
@@ -71,7 +81,8 @@ public:
 
     int InsertItem(int index, const CString& text);
     bool DeleteItem(int index);
-    bool SetItemText(int row, int column, const CString& text);
+    bool SetItemText(int row, int column, CString text);
+    bool SwapItemTexts(int rowA, int rowB);
     CString GetItemText(int row, int column) const;
     int GetItemCount() const { return m_pModel->RowCount(); }
     int GetSelectionMark() const { return m_nSelectionMark; }
