@@ -221,10 +221,17 @@ std::unique_ptr<DialogWindow> BuildDialogWindow(const DialogTemplate& tmpl, CDia
         QWidget* control = MakeControl(item, dialog, pOwner, *window);
         if (!control)
             continue;
+        // Texts and the calendar take the room the desktop's font needs,
+        // which may be more than the template's font needed.
         int width = du.X(item.cx);
+        int height = du.Y(item.cy);
         if (item.kind == ControlKind::Static && !(item.style & SS_ICON))
-            width = std::max(width, control->sizeHint().width());  // the desktop font may be wider
-        control->setGeometry(du.X(item.x), du.Y(item.y), width, du.Y(item.cy));
+            width = std::max(width, control->sizeHint().width());
+        if (item.kind == ControlKind::MonthCalendar) {
+            width = std::max(width, control->sizeHint().width());
+            height = std::max(height, control->sizeHint().height());
+        }
+        control->setGeometry(du.X(item.x), du.Y(item.y), width, height);
         control->setVisible((item.style & WS_VISIBLE) != 0);
         if (item.id != -1)
             window->controls[item.id] = control;
@@ -239,6 +246,15 @@ std::unique_ptr<DialogWindow> BuildDialogWindow(const DialogTemplate& tmpl, CDia
             control->setFocusPolicy(Qt::NoFocus);
         }
     }
+
+    // A dialog whose controls had to grow grows with them.
+    QRect used;
+    for (QWidget* child : dialog->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        used |= child->geometry();
+    const QSize needed(std::max(dialog->width(), used.right() + 1 + du.X(7)),
+                       std::max(dialog->height(), used.bottom() + 1 + du.Y(7)));
+    if (needed != dialog->size())
+        dialog->setFixedSize(needed);
 
     if (tmpl.style & WS_SYSMENU) {
         window->systemMenu = std::make_unique<CMenu>(pOwner);
