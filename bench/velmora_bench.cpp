@@ -119,34 +119,43 @@ void RunSize(int n)
     dlg->m_strTitle = "A new entry";
     dlg->m_strText = "First line\r\nSecond line";
     dlg->UpdateData(FALSE);
+    // Each figure includes the work the toolkit does afterwards (fields
+    // brought up to date, the list repainted).
+    QApplication::processEvents();
     auto t = Clock::now();
     dlg->OnAdd();
+    QApplication::processEvents();
     Report("Add (duplicate scan included)", n, Ms(t), "<= 50 ms");
     dlg->m_list.SetSelectionMark(n / 2);
     t = Clock::now();
     NMHDR hdr{nullptr, IDC_LIST, NM_CLICK};
     LRESULT result = 0;
     dlg->OnClickList(&hdr, &result);
+    QApplication::processEvents();
     Report("click on a row", n, Ms(t), "<= 50 ms");
     dlg->m_strTitle = "Changed title";
     dlg->UpdateData(FALSE);
     t = Clock::now();
     dlg->OnUpdate();
+    QApplication::processEvents();
     Report("Update", n, Ms(t), "<= 50 ms");
     t = Clock::now();
     dlg->OnRemove();
+    QApplication::processEvents();
     Report("Remove", n, Ms(t), "<= 50 ms");
 
     // Sorting.
     for (int column = 0; column < 3; ++column) {
         t = Clock::now();
         dlg->SortByColumn(column);
+        QApplication::processEvents();
         char what[64];
         std::snprintf(what, sizeof what, "sort by column %d", column);
         Report(what, n, Ms(t), "<= 300 ms");
     }
     t = Clock::now();
     dlg->SortByColumn(2);
+    QApplication::processEvents();
     Report("reversing click", n, Ms(t), "<= 100 ms");
 
     // The report.

@@ -212,13 +212,24 @@ struct ProbeResult {
 
 ProbeResult RunProbeUnprivileged(const QString& folder, const QStringList& args = {})
 {
+    // The build folder may not be open to the unprivileged user: run a copy
+    // of the probe from a folder that is.
+    QTemporaryDir bin;
+    const QString program = bin.filePath("velmora_save_probe");
+    QFile::copy(VELMORA_SAVE_PROBE, program);
+    const auto everyone = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
+                          QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther |
+                          QFileDevice::ExeOther;
+    QFile::setPermissions(bin.path(), everyone);
+    QFile::setPermissions(program, everyone);
+
     QProcess probe;
     probe.setWorkingDirectory(folder);
     probe.setProcessChannelMode(QProcess::MergedChannels);
     if (IsRoot())
-        probe.start("setpriv", QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", VELMORA_SAVE_PROBE} + args);
+        probe.start("setpriv", QStringList{"--reuid=65534", "--regid=65534", "--clear-groups", program} + args);
     else
-        probe.start(VELMORA_SAVE_PROBE, args);
+        probe.start(program, args);
     probe.waitForFinished(60000);
     return {probe.exitCode(), probe.readAll().toStdString()};
 }
