@@ -224,6 +224,12 @@ ProbeResult RunProbeUnprivileged(const QString& folder, const QStringList& args 
     QFile::setPermissions(program, everyone);
 
     QProcess probe;
+    // Leak checking (and its suppression file, which the user may not be
+    // able to read) is left to the tests that run in this process.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("LSAN_OPTIONS");
+    env.insert("ASAN_OPTIONS", "detect_leaks=0");
+    probe.setProcessEnvironment(env);
     probe.setWorkingDirectory(folder);
     probe.setProcessChannelMode(QProcess::MergedChannels);
     if (IsRoot())
