@@ -113,6 +113,8 @@ int AfxWinMain(int argc, char** argv)
         return 1;
     if (pApp->m_strAppName.IsEmpty())
         pApp->m_strAppName = AfxGetAppName();
+    // Window titles are the templates' captions alone; the desktop file
+    // name lets the desktop match the windows to the application's entry.
     QGuiApplication::setApplicationDisplayName(QString());
     QGuiApplication::setDesktopFileName(QString::fromUtf8(pApp->m_strAppName.GetString()));
     // InitInstance runs the program; FALSE means there is no loop to enter.
