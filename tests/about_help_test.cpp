@@ -86,3 +86,29 @@ TEST_F(AboutHelpTest, HelpButtonAndF1OpenTheHelpPage)
     QTest::keyClick(dlg->GetSafeWidget(), Qt::Key_F1);
     EXPECT_EQ(opened.Calls(3).size(), 3u);
 }
+
+TEST_F(AboutHelpTest, ARightClickOnTheFreeAreaOpensTheSystemMenu)
+{
+    Open();
+    Show();
+    QWidget* window = dlg->GetSafeWidget();
+    bool aboutShown = false;
+    QTimer::singleShot(0, [&aboutShown] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menu, nullptr);
+        QAction* about = menu->actions().constLast();
+        EXPECT_EQ(about->text(), "&About Velmora...");
+        WhenModalOpens([&aboutShown](QWidget* box) {
+            aboutShown = box->windowTitle() == "About Velmora";
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        menu->close();
+        about->trigger();
+    });
+    // A right click on the dialog itself, below the Entries field.
+    const QPoint at = Control(IDC_ENTRIES)->geometry().bottomLeft() + QPoint(0, 40);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, window->mapToGlobal(at));
+    QApplication::sendEvent(window, &event);
+    QTRY_VERIFY(aboutShown);
+    EXPECT_FALSE(dlg->IsEnded());
+}

@@ -100,6 +100,12 @@ TEST_F(EditingTest, ClickUpdateAndRemoveActOnTheRowTheUserPicked)
 
     ClickRow(1);
     EXPECT_EQ(Field(IDC_DATE).str() + Field(IDC_TITLE).str() + Field(IDC_TEXT).str(), "2004-01-02Bb");
+    // A click below the rows is a click in the list too: the marked row again.
+    dlg->ClearFields();
+    QWidget* viewport = dlg->m_list.View()->viewport();
+    QTest::mouseClick(viewport, Qt::LeftButton, Qt::NoModifier, QPoint(5, viewport->height() - 3));
+    EXPECT_EQ(dlg->m_list.GetSelectionMark(), 1);
+    EXPECT_EQ(Field(IDC_TITLE).str(), "B");
 
     SetFields("2004-01-02", "B changed", "b\r\nmore");
     dlg->OnUpdate();
