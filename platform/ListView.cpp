@@ -145,7 +145,7 @@ bool ListModel::SetCell(int row, int column, CString text)
     }
     cell.text = std::move(text);
     cell.width = width;
-    ChangesPending();
+    ChangesPending(row, row);
     return true;
 }
 
@@ -154,24 +154,34 @@ bool ListModel::SwapRows(int rowA, int rowB)
     if (rowA < 0 || rowB < 0 || rowA >= RowCount() || rowB >= RowCount())
         return false;
     std::swap(m_rows[static_cast<std::size_t>(rowA)], m_rows[static_cast<std::size_t>(rowB)]);
-    ChangesPending();
+    ChangesPending(std::min(rowA, rowB), std::max(rowA, rowB));
     return true;
 }
 
-void ListModel::ChangesPending()
+void ListModel::ChangesPending(int top, int bottom)
 {
-    // One repaint for a run of changes (a sort rewrites every row).
+    // One report for a run of changes (a sort rewrites every row), covering
+    // the rows they touched.
     if (!m_bChangePending) {
         m_bChangePending = true;
+        m_changedTop = top;
+        m_changedBottom = bottom;
         QMetaObject::invokeMethod(this, [this] { ReportChanges(); }, Qt::QueuedConnection);
+        return;
     }
+    m_changedTop = std::min(m_changedTop, top);
+    m_changedBottom = std::max(m_changedBottom, bottom);
 }
 
 void ListModel::ReportChanges()
 {
     m_bChangePending = false;
+    // Rows inserted or deleted since then may have moved the range: keep it
+    // within the list.
+    const int top = std::clamp(m_changedTop, 0, RowCount() - 1);
+    const int bottom = std::clamp(m_changedBottom, top, RowCount() - 1);
     if (RowCount() > 0 && ColumnCount() > 0)
-        emit dataChanged(index(0, 0), index(RowCount() - 1, ColumnCount() - 1), {Qt::DisplayRole});
+        emit dataChanged(index(top, 0), index(bottom, ColumnCount() - 1), {Qt::DisplayRole});
 }
 
 const CString& ListModel::Cell(int row, int column) const

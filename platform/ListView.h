@@ -62,7 +62,7 @@ private:
     };
     void CountWidth(int column, int width, int delta);
     void ReportChanges();
-    void ChangesPending();
+    void ChangesPending(int top, int bottom);
     int Width(const CString& text) const { return m_measure ? m_measure(text) : 0; }
 
     std::deque<Row> m_rows;
@@ -71,6 +71,8 @@ private:
     std::vector<WidthCounts> m_widthCounts;  // per column
     Measure m_measure;
     bool m_bChangePending = false;
+    int m_changedTop = 0;
+    int m_changedBottom = 0;
 };
 
 class ListView : public QTreeView {
