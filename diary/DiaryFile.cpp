@@ -73,7 +73,8 @@ void CDiaryDlg::LoadDiary()
             if (bMore)
                 strLine += ch;
             // A line ends at its line feed; a last line without one counts too.
-            if (!(bMore ? ch == '\n' : !strLine.IsEmpty()))
+            const bool bLineEnds = bMore ? ch == '\n' : !strLine.IsEmpty();
+            if (!bLineEnds)
                 continue;
             strLine.TrimRight();
             const std::string& line = strLine.str();

@@ -8,6 +8,7 @@
 #include "CMenu.h"
 #include "DialogWindow.h"
 #include "EditField.h"
+#include "CWinApp.h"
 #include "Resources.h"
 
 namespace {
@@ -58,7 +59,12 @@ BOOL CDialog::Create()
     const DialogTemplate* tmpl = AfxFindDialogTemplate(m_nIDTemplate);
     if (!tmpl || !QApplication::instance())
         return FALSE;
-    QWidget* parentWidget = m_pParent ? m_pParent->GetSafeWidget() : nullptr;
+    // Without a parent, a dialog is owned by the application's main window
+    // (so an About box opens over it), unless it is that window.
+    CWnd* owner = m_pParent;
+    if (!owner && AfxGetMainWnd() != this)
+        owner = AfxGetMainWnd();
+    QWidget* parentWidget = owner ? owner->GetSafeWidget() : nullptr;
     m_pWindow = BuildDialogWindow(*tmpl, this, parentWidget);
     m_pWidget = m_pWindow->widget;
     m_pSystemMenu = m_pWindow->systemMenu.get();
@@ -75,7 +81,7 @@ int CDialog::DoModal()
 {
     if (!Create())
         return -1;
-    if (!m_bEnded && m_pWindow) {
+    if (!m_bEnded && m_pWindow && m_pWindow->widget) {
         m_pWindow->widget->setModal(true);
         m_pWindow->widget->exec();
     }
@@ -102,7 +108,7 @@ void CDialog::EndDialog(int nResult)
 {
     m_nResult = nResult;
     m_bEnded = true;
-    if (m_pWindow)
+    if (m_pWindow && m_pWindow->widget)
         m_pWindow->widget->done(nResult);
 }
 

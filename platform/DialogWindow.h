@@ -6,6 +6,7 @@
 #include <memory>
 
 #include <QDialog>
+#include <QPointer>
 
 #include "EditField.h"
 #include "Resources.h"
@@ -32,7 +33,8 @@ private:
 };
 
 struct DialogWindow {
-    DialogWidget* widget = nullptr;
+    // Guarded: an owner window deletes the windows it owns with it.
+    QPointer<DialogWidget> widget;
     std::map<int, QWidget*> controls;
     std::map<int, std::unique_ptr<EditField>> edits;
     std::unique_ptr<CMenu> systemMenu;
