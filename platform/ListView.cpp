@@ -64,12 +64,14 @@ QVariant ListModel::headerData(int section, Qt::Orientation orientation, int rol
     return BytesToQString(Heading(section).view());
 }
 
-void ListModel::WidthCounts::Add(int width)
+void ListModel::WidthCounts::Add(int width, int count)
 {
+    if (count <= 0)
+        return;
     if (width >= static_cast<int>(cells.size()))
         cells.resize(static_cast<std::size_t>(width) + 1, 0);
-    ++cells[static_cast<std::size_t>(width)];
-    ++total;
+    cells[static_cast<std::size_t>(width)] += count;
+    total += count;
     widest = std::max(widest, width);
 }
 
@@ -83,32 +85,20 @@ void ListModel::WidthCounts::Remove(int width)
         --widest;
 }
 
-void ListModel::CountWidth(int column, int width, int delta)
-{
-    WidthCounts& counts = m_widthCounts[static_cast<std::size_t>(column)];
-    for (; delta > 0; --delta)
-        counts.Add(width);
-    for (; delta < 0; ++delta)
-        counts.Remove(width);
-}
-
 int ListModel::InsertRow(int index, const CString& firstCell)
 {
     const int n = RowCount();
     if (index < 0 || index > n)
         index = n;
-    const int columns = std::max(1, ColumnCount());
-    Row row(static_cast<std::size_t>(columns));
+    const int emptyWidth = Width(kNoText);
+    Row row(static_cast<std::size_t>(ColumnCount()), CellData{CString(), emptyWidth});
     beginInsertRows(QModelIndex(), index, index);
     if (index == 0)
         m_rows.push_front(std::move(row));
     else
         m_rows.insert(m_rows.begin() + index, std::move(row));
-    const int emptyWidth = Width(kNoText);
-    for (CellData& cell : m_rows[static_cast<std::size_t>(index)])
-        cell.width = emptyWidth;
-    for (int c = 0; c < ColumnCount(); ++c)
-        CountWidth(c, emptyWidth, +1);
+    for (WidthCounts& counts : m_widthCounts)
+        counts.Add(emptyWidth, 1);
     endInsertRows();
     SetCell(index, 0, firstCell);
     return index;
@@ -120,8 +110,8 @@ bool ListModel::DeleteRow(int index)
         return false;
     beginRemoveRows(QModelIndex(), index, index);
     const Row& row = m_rows[static_cast<std::size_t>(index)];
-    for (int c = 0; c < ColumnCount() && c < static_cast<int>(row.size()); ++c)
-        CountWidth(c, row[static_cast<std::size_t>(c)].width, -1);
+    for (int c = 0; c < ColumnCount(); ++c)
+        m_widthCounts[static_cast<std::size_t>(c)].Remove(row[static_cast<std::size_t>(c)].width);
     m_rows.erase(m_rows.begin() + index);
     endRemoveRows();
     return true;
@@ -129,20 +119,13 @@ bool ListModel::DeleteRow(int index)
 
 bool ListModel::SetCell(int row, int column, CString text)
 {
-    if (row < 0 || row >= RowCount() || column < 0)
+    if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount())
         return false;
-    Row& cells = m_rows[static_cast<std::size_t>(row)];
-    if (column >= static_cast<int>(cells.size())) {
-        if (column >= ColumnCount())
-            return false;
-        cells.resize(static_cast<std::size_t>(ColumnCount()));
-    }
-    CellData& cell = cells[static_cast<std::size_t>(column)];
+    CellData& cell = m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
     const int width = Width(text);
-    if (column < ColumnCount()) {
-        CountWidth(column, cell.width, -1);
-        CountWidth(column, width, +1);
-    }
+    WidthCounts& counts = m_widthCounts[static_cast<std::size_t>(column)];
+    counts.Remove(cell.width);
+    counts.Add(width, 1);
     cell.text = std::move(text);
     cell.width = width;
     ChangesPending(row, row);
@@ -176,22 +159,20 @@ void ListModel::ChangesPending(int top, int bottom)
 void ListModel::ReportChanges()
 {
     m_bChangePending = false;
+    if (RowCount() == 0 || ColumnCount() == 0)
+        return;
     // Rows inserted or deleted since then may have moved the range: keep it
     // within the list.
     const int top = std::clamp(m_changedTop, 0, RowCount() - 1);
     const int bottom = std::clamp(m_changedBottom, top, RowCount() - 1);
-    if (RowCount() > 0 && ColumnCount() > 0)
-        emit dataChanged(index(top, 0), index(bottom, ColumnCount() - 1), {Qt::DisplayRole});
+    emit dataChanged(index(top, 0), index(bottom, ColumnCount() - 1), {Qt::DisplayRole});
 }
 
 const CString& ListModel::Cell(int row, int column) const
 {
-    if (row < 0 || row >= RowCount() || column < 0)
+    if (row < 0 || row >= RowCount() || column < 0 || column >= ColumnCount())
         return kNoText;
-    const Row& cells = m_rows[static_cast<std::size_t>(row)];
-    if (column >= static_cast<int>(cells.size()))
-        return kNoText;
-    return cells[static_cast<std::size_t>(column)].text;
+    return m_rows[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)].text;
 }
 
 void ListModel::InsertColumn(int index, const CString& heading, int format)
@@ -204,12 +185,9 @@ void ListModel::InsertColumn(int index, const CString& heading, int format)
     m_formats.insert(m_formats.begin() + index, format);
     m_widthCounts.insert(m_widthCounts.begin() + index, WidthCounts());
     const int emptyWidth = Width(kNoText);
-    for (Row& row : m_rows) {
-        if (static_cast<int>(row.size()) >= index)
-            row.insert(row.begin() + index, CellData{CString(), emptyWidth});
-    }
-    if (!m_rows.empty())
-        CountWidth(index, emptyWidth, RowCount());
+    for (Row& row : m_rows)
+        row.insert(row.begin() + index, CellData{CString(), emptyWidth});
+    m_widthCounts[static_cast<std::size_t>(index)].Add(emptyWidth, RowCount());
     endInsertColumns();
 }
 
@@ -219,10 +197,10 @@ void ListModel::SetMeasure(Measure measure)
     for (auto& counts : m_widthCounts)
         counts = WidthCounts();
     for (Row& row : m_rows) {
-        for (int c = 0; c < static_cast<int>(row.size()) && c < ColumnCount(); ++c) {
+        for (int c = 0; c < ColumnCount(); ++c) {
             CellData& cell = row[static_cast<std::size_t>(c)];
             cell.width = Width(cell.text);
-            CountWidth(c, cell.width, +1);
+            m_widthCounts[static_cast<std::size_t>(c)].Add(cell.width, 1);
         }
     }
 }

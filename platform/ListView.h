@@ -57,10 +57,9 @@ private:
         std::vector<int> cells;  // indexed by width
         int total = 0;
         int widest = 0;
-        void Add(int width);
+        void Add(int width, int count);
         void Remove(int width);
     };
-    void CountWidth(int column, int width, int delta);
     void ReportChanges();
     void ChangesPending(int top, int bottom);
     int Width(const CString& text) const { return m_measure ? m_measure(text) : 0; }
